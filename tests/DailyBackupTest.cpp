@@ -1,0 +1,22 @@
+#include "file/DailyBackup.h"
+
+#include <gtest/gtest.h>
+
+namespace zorozod {
+namespace {
+
+TEST(DailyBackup, TheFolderStandsBesideTheSavedFile) {
+    EXPECT_EQ(BackupFolderOf("/crew/toolbox/Pilots.box"), "/crew/toolbox/ZoroZod Editor Backup");
+    EXPECT_EQ(BackupFolderOf("/Pilots.box"), "/ZoroZod Editor Backup");
+    EXPECT_EQ(BackupFolderOf("Pilots.box"), "ZoroZod Editor Backup");  // the working folder
+    EXPECT_EQ(BackupFolderOf("crew/"), "crew/ZoroZod Editor Backup");
+}
+
+TEST(DailyBackup, TheNameCarriesTheDateOnly) {
+    const SaveTime time{2007, 12, 9, 14, 5, 33};
+    EXPECT_EQ(BackupFileName(time, "dd/MM/yyyy"), "Backup of ZoroZod File on 09-12-2007.box");
+    EXPECT_EQ(BackupFileName(time, "M/d/yy"), "Backup of ZoroZod File on 12-9-07.box");
+}
+
+}  // namespace
+}  // namespace zorozod
