@@ -299,3 +299,21 @@ TEST_F(Commands, CloseWithYesSavesAndExitCloses) {
 
 }  // namespace
 }  // namespace zorozod::test
+
+namespace zorozod::test {
+namespace {
+
+TEST_F(Commands, OpenReportsALastDirThatCannotBeStoredAfterLoading) {
+    TCVToolBoxEdit& w = start();
+    std::filesystem::remove_all(dir.path() / "store");
+    test::WriteFile(dir.file("store"), "a file where the store's folder was");
+    desktop.files.push_back(Q(five));
+    w.Open1->trigger();
+    EXPECT_EQ(desktop.take(), (std::vector<std::string>{"open: ", "error: Failed to set data for 'Last Dir'"}));
+    EXPECT_EQ(w.CurrentFileName, five);
+    EXPECT_EQ(w.absences().absenceCount(), 5);
+    EXPECT_FALSE(w.FileChanged);
+}
+
+}  // namespace
+}  // namespace zorozod::test

@@ -188,3 +188,18 @@ TEST_F(MainWindowTest, TheGridModelKeepsTheRulesOfItsKind) {
 
 }  // namespace
 }  // namespace zorozod::test
+
+namespace zorozod::test {
+namespace {
+
+TEST(Editor, WithoutADisplayItSaysSoInOneLine) {
+    const auto result = RunProgram({"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb",
+                                    ZOROZOD_EDITOR_EXE});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err.rfind("zorozod-editor: cannot open a display (", 0), 0u) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+}  // namespace
+}  // namespace zorozod::test
