@@ -1,9 +1,11 @@
 #include "app/CVToolEdit.h"
 
+#include "dialogs/EditAbsence.h"
 #include "file/DailyBackup.h"
 #include "file/ToolBoxFile.h"
 #include "model/RowValidation.h"
 #include "platform/CellText.h"
+#include "platform/Fonts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -131,13 +133,7 @@ QAction* TCVToolBoxEdit::action(const QString& caption, const QString& name, con
 }
 
 void TCVToolBoxEdit::buildWindow() {
-    // The window's font: MS Sans Serif 8 point, or the nearest at hand with the same metrics.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    setFont(font);
+    setFont(WindowFont());
 
     const QIcon aboutIcon = ThemeIcon("help-about", QStyle::SP_MessageBoxInformation);
     New1 = action(QStringLiteral("&New"), QStringLiteral("New1"), ThemeIcon("document-new", QStyle::SP_FileIcon),
@@ -420,7 +416,9 @@ void TCVToolBoxEdit::About1Click() {
 }
 
 void TCVToolBoxEdit::openEditAbsence() {
-    // The Edit Absence dialog for EditRow comes with its own window.
+    if (EditRow < 1 || EditRow > table_.absenceCount()) return;  // no row is selected to edit
+    TEditAbsenceForm dialog(this);
+    dialog.exec();
 }
 
 void TCVToolBoxEdit::Exit1Click() { close(); }

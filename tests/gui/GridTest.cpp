@@ -1,5 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "dialogs/EditAbsence.h"
+
+#include <QPushButton>
+
 namespace zorozod::test {
 namespace {
 
@@ -22,6 +26,19 @@ protected:
         w.FileChanged = false;
     }
     bool editedAfterValidation(TCVToolBoxEdit& w) { return w.FileChanged && w.absences().cell(1, kErrors).empty(); }
+    // The Edit Absence dialog that the next press opens: which row it edits, then Cancel.
+    void cancelNextEdit() {
+        auto row = std::make_shared<int>(0);
+        edited_ = row;
+        OnNextModal([row](QWidget* modal) {
+            auto* dialog = qobject_cast<TEditAbsenceForm*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            *row = dialog->AbsenceRow;
+            dialog->Button2->click();
+        });
+    }
+    int editedRow() const { return edited_ ? *edited_ : 0; }
+    std::shared_ptr<int> edited_;
 };
 
 TEST_F(Grid, ASecondPressOnARowEditsIt) {
@@ -31,8 +48,10 @@ TEST_F(Grid, ASecondPressOnARowEditsIt) {
     EXPECT_EQ(w.selectedRow(), 4);
     EXPECT_EQ(w.LastClickedRow, 4);
     EXPECT_FALSE(w.FileChanged);
+    cancelNextEdit();
     press(4);
     EXPECT_EQ(w.EditRow, 4);
+    EXPECT_EQ(editedRow(), 4);
     EXPECT_TRUE(editedAfterValidation(w));
 }
 
@@ -50,8 +69,10 @@ TEST_F(Grid, PressesOnDifferentRowsEditNothing) {
 TEST_F(Grid, AfterOpenOnePressOnRowOneEdits) {
     TCVToolBoxEdit& w = openFive();
     markErrors(w);
+    cancelNextEdit();
     press(1);
     EXPECT_EQ(w.EditRow, 1);
+    EXPECT_EQ(editedRow(), 1);
     EXPECT_TRUE(editedAfterValidation(w));
 }
 
@@ -62,8 +83,10 @@ TEST_F(Grid, AnyButtonCountsButOnlyTheMainOneMovesTheSelection) {
     press(4, Qt::RightButton);
     EXPECT_EQ(w.selectedRow(), 2);
     EXPECT_EQ(w.LastClickedRow, 4);
+    cancelNextEdit();
     press(4, Qt::MiddleButton);
-    EXPECT_EQ(w.EditRow, 2);  // the selected row, which the other buttons did not move
+    EXPECT_EQ(w.EditRow, 2);
+    EXPECT_EQ(editedRow(), 2);  // the selected row, which the other buttons did not move
     EXPECT_TRUE(editedAfterValidation(w));
 }
 
@@ -74,8 +97,10 @@ TEST_F(Grid, TheSecondPressOfADoubleClickCounts) {
     // a double click comes as a press, a release, then the double click itself
     QTest::mouseClick(w.AbsGrid->viewport(), Qt::LeftButton, {}, at);
     EXPECT_FALSE(w.FileChanged);
+    cancelNextEdit();
     QTest::mouseDClick(w.AbsGrid->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(w.EditRow, 3);
+    EXPECT_EQ(editedRow(), 3);
     EXPECT_TRUE(editedAfterValidation(w));
 }
 

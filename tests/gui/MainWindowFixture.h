@@ -9,6 +9,8 @@
 #include "settings/FileSettingsStore.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QHeaderView>
 #include <QTest>
 
@@ -85,6 +87,25 @@ protected:
         QTest::mouseClick(window->AbsGrid->viewport(), button, {}, cell.center());
     }
 };
+
+// Runs `action` on the next modal window, once it is open. A modal window
+// that does not come within a few seconds is a failure of the test.
+inline void OnNextModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        } else if (++*tries > 500) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << "no modal window opened";
+        }
+    });
+    timer->start(5);
+}
 
 // Five valid absences with the 3-char codes A01..A05.
 inline AbsenceTable FiveAbsences() {
