@@ -5,11 +5,13 @@
 #include "file/ToolBoxFile.h"
 #include "model/RowValidation.h"
 #include "print/ReportLines.h"
+#include "sync/SyncFromReport.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 namespace {
@@ -74,12 +76,66 @@ void BM_BuildReport(benchmark::State& state) {
     PerRow(state);
 }
 
+// A transaction code report for the generated table of `rows` absences: 90%
+// of its lines update a row, 5% add one, 5% are reserve lines that keep a
+// row without loading it; the last 5% of the rows are carried by no line.
+const std::string& ReportFor(int rows) {
+    static std::map<int, std::string> files;
+    auto& path = files[rows];
+    if (!path.empty()) return path;
+    const AbsenceTable table = bench::GenerateTable(rows);
+    std::string text = "#HEADINGBEGIN#\r\nTRANSACTION CODE REPORT\r\n#\r\n";
+    auto record = [&text](std::string_view code, bool pilot, bool reserve) {
+        std::string line(141, ' ');
+        line.replace(0, 3, "SYN");
+        line[4] = reserve ? 'R' : ' ';
+        line[6] = pilot ? 'P' : 'C';
+        line.replace(26, 5, "07:30");
+        line[42] = 'D';
+        line.replace(59, 16, "Ground Training ");
+        line.replace(80, 2, code);
+        line.replace(130, 5, "08:00");
+        line.replace(136, 5, "17:00");
+        text += line + "\r\n";
+    };
+    const int matched = rows * 90 / 100, reserved = rows * 5 / 100;
+    for (int r = 1; r <= matched + reserved; ++r)
+        record(table.cell(r, kTwoCharCode), table.cell(r, kCrewType) == "Pilot", r > matched);
+    for (int i = 0; i < rows - matched - reserved; ++i) record(bench::CodeFor(rows / 2 + i, 2), i % 2 == 0, false);  // codes no row has
+    text += "#END\r\n";
+    const auto dir = std::filesystem::temp_directory_path() / "zorozod-bench";
+    path = (dir / ("report-" + std::to_string(rows) + ".LIS")).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+// Reading the report and the whole run, against the table loaded from its file.
+void BM_Sync(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const AbsenceTable table = ReadToolBoxFile(FileOf(rows)).table;
+    const std::string& report = ReportFor(rows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        AbsenceTable copy = table;
+        state.ResumeTiming();
+        const std::string bytes = ReadWholeFile(report);
+        SyncLog log;
+        benchmark::DoNotOptimize(SyncFromReport(SplitLines(bytes), report, copy, log));
+        benchmark::DoNotOptimize(log.text().size());
+        state.PauseTiming();
+        copy = AbsenceTable();
+        state.ResumeTiming();
+    }
+    PerRow(state);
+}
+
 #define SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_ReadAndSplit) SIZES;
 BENCHMARK(BM_Load) SIZES;
 BENCHMARK(BM_ValidateAll) SIZES;
 BENCHMARK(BM_Write) SIZES;
 BENCHMARK(BM_BuildReport) SIZES;
+BENCHMARK(BM_Sync) SIZES;
 
 }  // namespace
 

@@ -89,3 +89,75 @@ TEST(Cli, TheSampleIsInTheWritersOwnForm) {
 
 }  // namespace
 }  // namespace zorozod
+
+namespace zorozod {
+namespace {
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
+    return text;
+}
+
+class CliSync : public testing::Test {
+protected:
+    test::TempDir dir;
+    const std::string fixture = kFixtures + "../sync/merge/";
+    std::string table = dir.file("table.box");
+    void SetUp() override { test::WriteFile(table, test::ReadFile(fixture + "table.box")); }
+};
+
+TEST_F(CliSync, WritesTheMergedTableAndPrintsTheLogNotesFirst) {
+    const std::string out = dir.file("out.box");
+    const auto result = RunProgram({kExe, "sync", table, fixture + "report.LIS", "-o", out});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, Replaced(test::ReadFile(fixture + "expected.log"), "@REPORT@", fixture + "report.LIS"));
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(RunProgram({kExe, "report", out}).out, test::ReadFile(fixture + "expected.report"));
+    // every row validated: the Errors cells are what a check finds
+    const ToolBoxReadResult read = ReadToolBoxFile(out);
+    ASSERT_EQ(read.outcome, ToolBoxReadOutcome::Loaded);
+    for (int r = 1; r <= read.table.absenceCount(); ++r) EXPECT_EQ(read.table.cell(r, kErrors), "");
+    EXPECT_EQ(test::ReadFile(table), test::ReadFile(fixture + "table.box"));  // -o leaves FILE alone
+    // without -o the result replaces FILE, and no backup is made
+    EXPECT_EQ(RunProgram({kExe, "sync", table, fixture + "report.LIS"}).exitCode, 0);
+    EXPECT_EQ(ReadToolBoxFile(table).table, read.table);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"out.box", "table.box"}));
+}
+
+TEST_F(CliSync, AReportThatIsNotValidOrBreaksOffWritesNothing) {
+    test::WriteFile(dir.file("not.LIS"), "#HEADINGBEGIN# \r\n#\r\n");
+    const auto notValid = RunProgram({kExe, "sync", table, dir.file("not.LIS")});
+    EXPECT_EQ(notValid.exitCode, 3);
+    EXPECT_EQ(notValid.err, "File Not Valid. Transaction Reports must begin with #HEADINGBEGIN#\n");
+    EXPECT_EQ(notValid.out, "");
+
+    std::string broken = test::ReadFile(fixture + "report.LIS");
+    broken.insert(broken.find("RSV"), "\r\n");  // an empty line in the record block
+    test::WriteFile(dir.file("broken.LIS"), broken);
+    const auto error = RunProgram({kExe, "sync", table, dir.file("broken.LIS"), "-o", dir.file("out.box")});
+    EXPECT_EQ(error.exitCode, 4);
+    EXPECT_EQ(error.err, "Error in LIS File.\n");
+    EXPECT_EQ(error.out, "Processing Transaction Codes from " + dir.file("broken.LIS") + "\nSynchronized Code SK\n");
+
+    const auto missing = RunProgram({kExe, "sync", table, dir.file("missing.LIS")});
+    EXPECT_EQ(missing.exitCode, 4);
+    EXPECT_EQ(missing.err, "Error in LIS File.\n");
+    EXPECT_EQ(missing.out, "");
+
+    test::WriteFile(dir.file("refused.box"), "not a toolbox\r\n");
+    const auto refused = RunProgram({kExe, "sync", dir.file("refused.box"), fixture + "report.LIS"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.err, std::string(kNotAToolBoxMessage) + "\n");
+
+    const auto unwritable = RunProgram({kExe, "sync", table, fixture + "report.LIS", "-o", dir.file("gone/out.box")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(unwritable.err, "Cannot create file " + dir.file("gone/out.box") + "\n");
+
+    EXPECT_EQ(test::ReadFile(table), test::ReadFile(fixture + "table.box"));
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"broken.LIS", "not.LIS", "refused.box", "table.box"}));
+    EXPECT_EQ(RunProgram({kExe, "sync", table}).exitCode, 64);
+    EXPECT_EQ(RunProgram({kExe, "sync", table, "r", "-x", "o"}).exitCode, 64);
+}
+
+}  // namespace
+}  // namespace zorozod

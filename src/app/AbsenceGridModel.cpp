@@ -48,6 +48,12 @@ void AbsenceGridModel::replaceTable(AbsenceTable table) {
     endResetModel();
 }
 
+void AbsenceGridModel::changeTable(const std::function<void(AbsenceTable&)>& change) {
+    beginResetModel();
+    change(table_);
+    endResetModel();
+}
+
 int AbsenceGridModel::appendRow() {
     const int row = rowCount();
     beginInsertRows({}, row, row);

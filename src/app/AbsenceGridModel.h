@@ -7,6 +7,8 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+
 namespace zorozod {
 
 class AbsenceGridModel : public QAbstractTableModel {
@@ -27,6 +29,8 @@ public:
 
     // Changes made to the table go through these, so the grid shows them.
     void replaceTable(AbsenceTable table);
+    // Any change to the rows at all, made by `change`.
+    void changeTable(const std::function<void(AbsenceTable&)>& change);
     int appendRow();
     void removeRow(int gridRow);
     void setRowCells(int gridRow, const AbsenceRow& cells);

@@ -6,6 +6,7 @@
 #include "model/RowValidation.h"
 #include "platform/CellText.h"
 #include "platform/Fonts.h"
+#include "sync/SyncCommand.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -403,9 +404,7 @@ void TCVToolBoxEdit::Save1Click() { save(); }
 
 void TCVToolBoxEdit::SaveAs1Click() { saveAs(); }
 
-void TCVToolBoxEdit::Import1Click() {
-    // The synchronisation from a transaction code report comes with its own window.
-}
+void TCVToolBoxEdit::Import1Click() { RunSyncCommand(*this, desktop_, settings_); }
 
 void TCVToolBoxEdit::FilePrintClick() {
     // The print preview comes with its own window.

@@ -1,7 +1,14 @@
 // zorozod: the editor's core for batch work on toolbox files.
+#include "file/DateLine.h"
+#include "file/TextLines.h"
 #include "file/ToolBoxFile.h"
+#include "model/Error.h"
 #include "model/RowValidation.h"
 #include "print/ReportLines.h"
+#include "sync/SyncFromReport.h"
+
+#include <chrono>
+#include <ctime>
 
 #include <csignal>
 #include <cstdio>
@@ -14,6 +21,13 @@ using namespace zorozod;
 
 constexpr int kExitUsage = 64;
 constexpr int kExitNotReadable = 2;
+constexpr int kExitReportNotValid = 3;
+constexpr int kExitReportError = 4;
+constexpr int kExitNotWritten = 1;
+
+// The date line's patterns of the tool: 09-12-2007 14:05:33.
+constexpr std::string_view kShortDatePattern = "dd/MM/yyyy";
+constexpr std::string_view kLongTimePattern = "HH:mm:ss";
 
 constexpr std::string_view kUsage =
     "Usage: zorozod COMMAND ARGUMENTS\n"
@@ -22,10 +36,16 @@ constexpr std::string_view kUsage =
     "  check FILE    validate every absence of the toolbox FILE; print one line\n"
     "                FILE:ROW: ERRORS for each faulty row (exit 1 if any, else 0)\n"
     "  report FILE   print the fixed-pitch report of the toolbox FILE as read\n"
+    "  sync FILE REPORT [-o OUT]\n"
+    "                synchronise FILE with the transaction code REPORT, print\n"
+    "                the log and write the result to OUT (default FILE)\n"
     "  --help        print this text\n"
     "\n"
     "A file that is not a toolbox file, or cannot be read, ends with a message\n"
-    "on standard error and exit status 2; a wrong call exits with 64.\n";
+    "on standard error and exit status 2; a wrong call exits with 64. sync exits\n"
+    "with 3 for a REPORT that is not a transaction report, 4 for one that breaks\n"
+    "off (the log so far is printed) and 1 when the result cannot be written;\n"
+    "in each of these cases nothing is written.\n";
 
 void Write(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
@@ -70,6 +90,47 @@ int Report(const std::string& path) {
     return 0;
 }
 
+SaveTime Now() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+int Sync(const std::string& path, const std::string& reportPath, const std::string& out) {
+    AbsenceTable table;
+    if (!ReadOrSay(path, table)) return kExitNotReadable;
+    ValidateAllRows(table);
+    std::string report;
+    SyncLog log;
+    SyncOutcome outcome = SyncOutcome::Error;
+    try {
+        report = ReadWholeFile(reportPath);
+        outcome = SyncFromReport(SplitLines(report), reportPath, table, log);
+    } catch (const ZoroZodError&) {
+        // a report that cannot be read takes the error path, with an empty log
+    }
+    if (outcome == SyncOutcome::NotValid) {
+        WriteLine(stderr, kReportNotValidMessage);
+        return kExitReportNotValid;
+    }
+    if (outcome == SyncOutcome::Error) {
+        WriteLine(stderr, kReportErrorMessage);
+        Write(stdout, log.text());
+        return kExitReportError;
+    }
+    ValidateAllRows(table);
+    try {
+        WriteToolBoxFile(out, table, FormatDateLine(Now(), kShortDatePattern, kLongTimePattern));
+    } catch (const ZoroZodError& e) {
+        WriteLine(stderr, e.what());
+        return kExitNotWritten;
+    }
+    log.addClosingNotes();
+    Write(stdout, log.text());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +145,10 @@ int main(int argc, char** argv) {
         status = Check(argv[2]);
     } else if (command == "report" && argc == 3) {
         status = Report(argv[2]);
+    } else if (command == "sync" && argc == 4) {
+        status = Sync(argv[2], argv[3], argv[2]);
+    } else if (command == "sync" && argc == 6 && std::string_view(argv[4]) == "-o") {
+        status = Sync(argv[2], argv[3], argv[5]);
     } else {
         Write(stderr, kUsage);
     }

@@ -34,6 +34,16 @@ void AbsenceTable::removeRow(int r) {
     rows_.erase(rows_.begin() + r);
 }
 
+void AbsenceTable::removeRows(const std::vector<char>& keep) {
+    std::size_t to = 1;
+    for (std::size_t r = 1; r < rows_.size(); ++r) {
+        if (r < keep.size() && !keep[r]) continue;
+        if (to != r) rows_[to] = std::move(rows_[r]);
+        ++to;
+    }
+    rows_.resize(to);
+}
+
 void AbsenceTable::moveRow(int from, int to) {
     assert(from >= 1 && from < rowCount() && to >= 1 && to < rowCount());
     auto first = rows_.begin();

@@ -65,6 +65,11 @@ public:
     void removeRow(int r);
     // Moves absence row `from` so that it ends up at position `to` (both 1..N).
     void moveRow(int from, int to);
+    // Makes room for this many rows, so that appending up to there moves no row.
+    void reserve(int rowCount) { rows_.reserve(static_cast<std::size_t>(rowCount)); }
+    // Removes every absence row r whose keep[r] is false, in one pass; the
+    // others keep their order. `keep` is indexed by row number.
+    void removeRows(const std::vector<char>& keep);
     // Keeps the headings and replaces every absence row.
     void assignAbsences(std::vector<AbsenceRow> rows);
 

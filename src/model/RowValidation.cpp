@@ -1,9 +1,9 @@
 #include "model/RowValidation.h"
 
+#include "model/FlatIndex.h"
 #include "model/TextNumber.h"
 
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -25,48 +25,29 @@ void AppendTimes(std::string& text, std::string_view message, int times) {
     for (int i = 0; i < times; ++i) text += message;
 }
 
-std::uint64_t Mix(std::uint64_t a, std::uint64_t b) {
-    const unsigned __int128 m = static_cast<unsigned __int128>(a ^ 0xa0761d6478bd642fULL) * (b ^ 0xe7037ed1a0b428dbULL);
-    return static_cast<std::uint64_t>(m) ^ static_cast<std::uint64_t>(m >> 64);
-}
-
-// A fast hash of a short byte string, chained through `seed`; the length takes part.
-std::uint64_t HashBytes(std::string_view s, std::uint64_t seed) {
-    std::size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, s.data() + i, 8);
-        seed = Mix(seed ^ chunk, 0x8ebc6af09c88c6e3ULL);
-    }
-    std::uint64_t tail = 0;
-    std::memcpy(&tail, s.data() + i, s.size() - i);
-    return Mix(seed ^ tail, 0x589965cc75374cc3ULL ^ s.size());
-}
-
 // Counts, for every absence row, the other rows that share its (code, crew
 // type) pair, for one code column. The rows are hashed in one sequential
-// pass, then entered in row order into a flat open-addressing table whose
-// slots are prefetched a few rows ahead; each row then finds its count
-// through the first row of its pair, without another search.
+// pass, then entered in row order into a flat index whose slots are
+// prefetched a few rows ahead; each row then finds its count through the
+// first row of its pair, without another search.
 class PairCounter {
 public:
     void count(const AbsenceTable& table, int codeColumn) {
-        table_ = &table;
-        code_ = codeColumn;
         const auto n = static_cast<std::size_t>(table.absenceCount());
-        std::size_t capacity = 16;
-        while (capacity < n * 2) capacity *= 2;
         // Kept from one pass to the next: the editor validates after every
         // edit, and fresh pages would cost more than the counting itself.
-        slots_.assign(capacity, 0);
+        index_.reset(n);
         hash_.resize(n + 1);
         firstRow_.resize(n + 1);
         count_.assign(n + 1, 0);
-        const std::size_t mask = capacity - 1;
-        for (std::size_t r = 1; r <= n; ++r) hash_[r] = HashBytes(crew(r), HashBytes(code(r), 0));
+        auto code = [&](std::size_t r) -> std::string_view { return table.cell(static_cast<int>(r), codeColumn); };
+        auto crew = [&](std::size_t r) -> std::string_view { return table.cell(static_cast<int>(r), kCrewType); };
+        for (std::size_t r = 1; r <= n; ++r) hash_[r] = HashPair(code(r), crew(r));
         for (std::size_t r = 1; r <= n; ++r) {
-            if (r + kAhead <= n) __builtin_prefetch(&slots_[hash_[r + kAhead] & mask]);
-            const std::uint32_t first = add(r, mask);
+            if (r + kAhead <= n) index_.prefetch(hash_[r + kAhead]);
+            const std::uint32_t first = index_.findOrInsert(hash_[r], static_cast<std::uint32_t>(r), [&](std::uint32_t f) {
+                return code(f) == code(r) && crew(f) == crew(r);
+            });
             firstRow_[r] = first;
             ++count_[first];
         }
@@ -77,29 +58,7 @@ public:
 
 private:
     static constexpr std::size_t kAhead = 8;
-    static constexpr std::uint64_t kTagMask = 0xffffffff00000000ULL;
-
-    std::string_view code(std::size_t r) const { return table_->cell(static_cast<int>(r), code_); }
-    std::string_view crew(std::size_t r) const { return table_->cell(static_cast<int>(r), kCrewType); }
-
-    // The first row with row r's pair; r itself when it is the first.
-    std::uint32_t add(std::size_t r, std::size_t mask) {
-        const std::uint64_t hash = hash_[r];
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            std::uint64_t& slot = slots_[i];  // hash tag in the high half, first row in the low half
-            if (slot == 0) {
-                slot = (hash & kTagMask) | r;
-                return static_cast<std::uint32_t>(r);
-            }
-            const auto first = static_cast<std::uint32_t>(slot);
-            if ((slot & kTagMask) == (hash & kTagMask) && code(first) == code(r) && crew(first) == crew(r))
-                return first;
-        }
-    }
-
-    const AbsenceTable* table_ = nullptr;
-    int code_ = 0;
-    std::vector<std::uint64_t> slots_;
+    FlatIndex index_;
     std::vector<std::uint64_t> hash_;
     std::vector<std::uint32_t> firstRow_;
     std::vector<std::uint32_t> count_;

@@ -18,8 +18,8 @@ inline const QString kCancelled;
 class ScriptedDesktop : public Desktop {
 public:
     // What was shown, one entry each: "notify: TEXT", "yesno: TEXT",
-    // "yesnocancel: TEXT", "open: TITLE", "save", "error: TEXT", "printer".
-    // Captions are checked as they come: "Corvane" for the program's own boxes.
+    // "yesnocancel: TEXT", "open: TITLE", "save", "error: TEXT", "printer";
+    // a caption other than "Corvane" stands in front: "[CAPTION] notify: TEXT".
     std::vector<std::string> shown;
     std::vector<FileDialogSetup> dialogs;  // the open and save dialogs, as asked
 

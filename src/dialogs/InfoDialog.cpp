@@ -1,0 +1,84 @@
+#include "dialogs/InfoDialog.h"
+
+#include "platform/CellText.h"
+#include "platform/Fonts.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTextDocumentFragment>
+
+namespace zorozod {
+
+QMimeData* LogView::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    QString text = textCursor().selection().toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    if (!text.isEmpty()) text += QStringLiteral("\r\n");
+    data->setText(text);
+    return data;
+}
+
+void LogView::insertFromMimeData(const QMimeData* source) {
+    QString text = source->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    textCursor().insertText(text);
+}
+
+TInfoForm::TInfoForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("InfoForm"));
+    setWindowTitle(QStringLiteral("Sync Info"));
+    setFont(WindowFont());
+    setFixedSize(795, 466);
+    move(258, 155);
+
+    RichEdit1 = new LogView(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setGeometry(0, 0, 795, 424);
+    RichEdit1->setFont(FixedPitchFont(8));
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 424, 795, 42);
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Button1 = new QPushButton(QStringLiteral("OK"), Panel1);
+    Button1->setGeometry(711, 8, 75, 25);
+    CopyButton = new QPushButton(QStringLiteral("Copy to Clipboard"), Panel1);
+    CopyButton->setGeometry(8, 8, 113, 25);
+    for (QPushButton* button : {Button1, CopyButton}) button->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CopyButton, &QPushButton::clicked, this, &TInfoForm::CopyButtonClick);
+    setTabOrder(RichEdit1, Button1);
+    setTabOrder(Button1, CopyButton);
+}
+
+void TInfoForm::setLog(std::string_view text) {
+    if (!text.empty() && text.back() == '\n') text.remove_suffix(1);  // the view breaks lines itself
+    RichEdit1->setPlainText(CellToText(text));
+}
+
+void TInfoForm::CopyButtonClick() {
+    RichEdit1->setReadOnly(false);
+    RichEdit1->selectAll();
+    RichEdit1->cut();
+    RichEdit1->paste();
+    RichEdit1->setReadOnly(true);
+}
+
+void TInfoForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;  // the window is left with OK
+    QDialog::keyPressEvent(event);
+}
+
+void TInfoForm::closeEvent(QCloseEvent* event) {
+    if (result() != QDialog::Accepted) event->ignore();  // the caption bar offers no way out
+}
+
+}  // namespace zorozod

@@ -1,0 +1,46 @@
+// The Sync Info window: the log of a synchronisation run, read-only, with
+// Copy to Clipboard and OK.
+#pragma once
+
+#include <QDialog>
+#include <QPlainTextEdit>
+
+#include <string_view>
+
+class QPushButton;
+class QFrame;
+
+namespace zorozod {
+
+// The log's text box. What it copies ends every line with CR LF; what is
+// pasted back in shows as the same lines.
+class LogView : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+class TInfoForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInfoForm(QWidget* owner);
+
+    LogView* RichEdit1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QPushButton* Button1 = nullptr;     // OK
+    QPushButton* CopyButton = nullptr;  // Copy to Clipboard
+
+    // The log: its lines top to bottom, each followed by a line feed.
+    void setLog(std::string_view text);
+    void CopyButtonClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace zorozod
