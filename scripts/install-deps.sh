@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 poppler-utils
 )
 
 missing=()

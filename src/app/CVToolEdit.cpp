@@ -1,11 +1,13 @@
 #include "app/CVToolEdit.h"
 
+#include "dialogs/AboutForm.h"
 #include "dialogs/EditAbsence.h"
 #include "file/DailyBackup.h"
 #include "file/ToolBoxFile.h"
 #include "model/RowValidation.h"
 #include "platform/CellText.h"
-#include "platform/Fonts.h"
+#include "platform/Look.h"
+#include "print/Printing.h"
 #include "sync/SyncCommand.h"
 
 #include <QAbstractButton>
@@ -177,20 +179,9 @@ void TCVToolBoxEdit::buildWindow() {
     MenuToolBar->setFloatable(false);
     MenuToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     MenuToolBar->toggleViewAction()->setVisible(false);
-    auto captionButton = [this](QMenu* menu, const QString& name) {
-        auto* button = new QToolButton(MenuToolBar);
-        button->setObjectName(name);
-        button->setText(menu->title());
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::InstantPopup);
-        button->setAutoRaise(true);
-        button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
-        MenuToolBar->addWidget(button);
-        return button;
-    };
-    ToolButton10 = captionButton(FileSync, QStringLiteral("ToolButton10"));
-    ToolButton11 = captionButton(Edit1, QStringLiteral("ToolButton11"));
-    ToolButton12 = captionButton(Help1, QStringLiteral("ToolButton12"));
+    ToolButton10 = AddMenuCaptionButton(MenuToolBar, FileSync, QStringLiteral("ToolButton10"));
+    ToolButton11 = AddMenuCaptionButton(MenuToolBar, Edit1, QStringLiteral("ToolButton11"));
+    ToolButton12 = AddMenuCaptionButton(MenuToolBar, Help1, QStringLiteral("ToolButton12"));
     addToolBar(Qt::TopToolBarArea, MenuToolBar);
     addToolBarBreak(Qt::TopToolBarArea);
 
@@ -407,11 +398,13 @@ void TCVToolBoxEdit::SaveAs1Click() { saveAs(); }
 void TCVToolBoxEdit::Import1Click() { RunSyncCommand(*this, desktop_, settings_); }
 
 void TCVToolBoxEdit::FilePrintClick() {
-    // The print preview comes with its own window.
+    TPrintingForm preview(this, desktop_);
+    preview.exec();
 }
 
 void TCVToolBoxEdit::About1Click() {
-    // The About box comes with its own window.
+    TAbout about(this);
+    about.exec();
 }
 
 void TCVToolBoxEdit::openEditAbsence() {

@@ -2,7 +2,7 @@
 
 #include "app/CVToolEdit.h"
 #include "platform/CellText.h"
-#include "platform/Fonts.h"
+#include "platform/Look.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

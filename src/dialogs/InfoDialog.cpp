@@ -1,32 +1,14 @@
 #include "dialogs/InfoDialog.h"
 
 #include "platform/CellText.h"
-#include "platform/Fonts.h"
+#include "platform/Look.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QPushButton>
-#include <QTextDocumentFragment>
 
 namespace zorozod {
-
-QMimeData* LogView::createMimeDataFromSelection() const {
-    auto* data = new QMimeData;
-    QString text = textCursor().selection().toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    if (!text.isEmpty()) text += QStringLiteral("\r\n");
-    data->setText(text);
-    return data;
-}
-
-void LogView::insertFromMimeData(const QMimeData* source) {
-    QString text = source->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    textCursor().insertText(text);
-}
 
 TInfoForm::TInfoForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("InfoForm"));
@@ -35,7 +17,7 @@ TInfoForm::TInfoForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::Customize
     setFixedSize(795, 466);
     move(258, 155);
 
-    RichEdit1 = new LogView(this);
+    RichEdit1 = new TextView(QStringLiteral("\r\n"), this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setGeometry(0, 0, 795, 424);
     RichEdit1->setFont(FixedPitchFont(8));
@@ -65,11 +47,7 @@ void TInfoForm::setLog(std::string_view text) {
 }
 
 void TInfoForm::CopyButtonClick() {
-    RichEdit1->setReadOnly(false);
-    RichEdit1->selectAll();
-    RichEdit1->cut();
-    RichEdit1->paste();
-    RichEdit1->setReadOnly(true);
+    RichEdit1->copyAllToClipboard();
 }
 
 void TInfoForm::keyPressEvent(QKeyEvent* event) {

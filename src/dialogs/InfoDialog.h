@@ -2,8 +2,9 @@
 // Copy to Clipboard and OK.
 #pragma once
 
+#include "dialogs/TextView.h"
+
 #include <QDialog>
-#include <QPlainTextEdit>
 
 #include <string_view>
 
@@ -12,24 +13,13 @@ class QFrame;
 
 namespace zorozod {
 
-// The log's text box. What it copies ends every line with CR LF; what is
-// pasted back in shows as the same lines.
-class LogView : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    QMimeData* createMimeDataFromSelection() const override;
-    void insertFromMimeData(const QMimeData* source) override;
-};
 
 class TInfoForm : public QDialog {
     Q_OBJECT
 public:
     explicit TInfoForm(QWidget* owner);
 
-    LogView* RichEdit1 = nullptr;
+    TextView* RichEdit1 = nullptr;
     QFrame* Panel1 = nullptr;
     QPushButton* Button1 = nullptr;     // OK
     QPushButton* CopyButton = nullptr;  // Copy to Clipboard

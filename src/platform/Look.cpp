@@ -1,6 +1,22 @@
-#include "platform/Fonts.h"
+#include "platform/Look.h"
+
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace zorozod {
+
+QToolButton* AddMenuCaptionButton(QToolBar* bar, QMenu* menu, const QString& name) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(name);
+    button->setText(menu->title());
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setAutoRaise(true);
+    button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+    bar->addWidget(button);
+    return button;
+}
 
 QFont WindowFont(int points) {
     QFont font;

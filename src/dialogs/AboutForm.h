@@ -1,0 +1,30 @@
+// The About box: the product title, the maker's notice and the version.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace zorozod {
+
+inline const QString kVersionText = QStringLiteral("v2007.05.01");
+
+class TAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAbout(QWidget* owner);
+
+    QPushButton* BitBtn1 = nullptr;  // OK
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* VersionLabel = nullptr;
+
+    void BitBtn1Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace zorozod
