@@ -161,3 +161,44 @@ TEST_F(CliSync, AReportThatIsNotValidOrBreaksOffWritesNothing) {
 
 }  // namespace
 }  // namespace zorozod
+
+namespace zorozod {
+namespace {
+
+// Faults while the tool writes its result: the old file stays as it was, the
+// tool says what failed and its exit status tells the truth.
+TEST(CliFaults, AWriteThatFailsPartWayKeepsTheOldFile) {
+    test::TempDir dir;
+    const std::string fixture = kFixtures + "../sync/merge/";
+    const std::string table = dir.file("table.box");
+    test::WriteFile(table, test::ReadFile(fixture + "table.box"));
+    const std::string before = test::ReadFile(table);
+    const auto result = RunProgram({kExe, "sync", table, fixture + "report.LIS"}, 200);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Stream write error\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(test::ReadFile(table), before);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"table.box"});  // no temporary file left
+}
+
+TEST(CliFaults, AFolderThatVanishedOrIsAFileWritesNothing) {
+    test::TempDir dir;
+    const std::string fixture = kFixtures + "../sync/merge/";
+    std::filesystem::create_directory(dir.path() / "gone");
+    test::WriteFile(dir.file("gone/table.box"), test::ReadFile(fixture + "table.box"));
+    const std::string table = dir.file("gone/table.box");
+    const std::string copy = test::ReadFile(table);
+    test::WriteFile(dir.file("plain"), "a file");
+    for (const std::string& out : {dir.file("plain/out.box"), dir.file("vanished/out.box")}) {
+        const auto result = RunProgram({kExe, "sync", table, fixture + "report.LIS", "-o", out});
+        EXPECT_EQ(result.exitCode, 1) << out;
+        EXPECT_EQ(result.err, "Cannot create file " + out + "\n");
+    }
+    std::filesystem::remove_all(dir.path() / "gone");
+    const auto result = RunProgram({kExe, "sync", table, fixture + "report.LIS"});
+    EXPECT_EQ(result.exitCode, 2);  // the file itself has gone
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"plain"});
+}
+
+}  // namespace
+}  // namespace zorozod

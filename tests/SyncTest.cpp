@@ -2,9 +2,13 @@
 
 #include "TestSupport.h"
 #include "file/TextLines.h"
+#include "file/ToolBoxFile.h"
+#include "model/RowValidation.h"
 #include "sync/TransactionReport.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace zorozod {
 namespace {
@@ -287,6 +291,57 @@ TEST(Sync, ATableWithoutAbsencesRunsNormally) {
     EXPECT_EQ(none.table.absenceCount(), 0);
     const SyncRun some = Sync(Report({kGood}), AbsenceTable{});
     EXPECT_EQ(some.table.absenceCount(), 1);
+}
+
+}  // namespace
+}  // namespace zorozod
+
+namespace zorozod {
+namespace {
+
+// Random tables against random reports: whatever the run does, the table it
+// leaves is one that a toolbox file holds as it stands.
+TEST(SyncProperties, TheResultWrittenAndReadBackIsTheTableInMemory) {
+    std::mt19937 rng(5);
+    auto pick = [&rng](std::initializer_list<const char*> from) {
+        return std::string(from.begin()[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)]);
+    };
+    test::TempDir dir;
+    int done = 0;
+    for (int round = 0; round < 300; ++round) {
+        AbsenceTable table;
+        for (int i = std::uniform_int_distribution<int>(0, 8)(rng); i > 0; --i) {
+            AbsenceRow& row = table.row(table.appendRow());
+            for (std::string& cell : row) cell = test::RandomCell(rng, 6);
+            row[kCrewType] = pick({"Pilot", "Cabin", "", "pilot"});
+            row[kTwoCharCode] = pick({"AL", "SK", "12", "", "A"});
+        }
+        std::vector<std::string> records;
+        for (int i = std::uniform_int_distribution<int>(0, 10)(rng); i > 0; --i) {
+            Record r{.three = test::RandomCell(rng, 3), .reserve = pick({" ", "R"})[0], .crew = pick({"P", "C", "X"})[0],
+                     .credit = pick({"07:30", "     ", " 1:0"}), .duty = pick({"D", " "})[0],
+                     .description = test::RandomCell(rng, 21), .code = pick({"AL", "SK", "12", "  ", "7A"}),
+                     .on = pick({"08:00", "00:00", " 8:30", "     "}), .off = pick({"17:00", "     "}),
+                     .length = std::uniform_int_distribution<std::size_t>(40, 141)(rng)};
+            for (char& c : r.three) c = c == '#' ? 'x' : c;
+            r.three.resize(3, 'Z');
+            std::string line = r.text();
+            for (char& c : line) c = c == '\0' ? ' ' : c;
+            records.push_back(line);
+        }
+        SyncRun run = Sync(Report(records), table);
+        if (run.outcome != SyncOutcome::Done) {
+            EXPECT_EQ(run.table, table) << "round " << round;
+            continue;
+        }
+        ++done;
+        ValidateAllRows(run.table);
+        WriteToolBoxFile(dir.file("out.box"), run.table, "d");
+        const ToolBoxReadResult back = ReadToolBoxFile(dir.file("out.box"));
+        ASSERT_EQ(back.outcome, ToolBoxReadOutcome::Loaded);
+        ASSERT_EQ(back.table, run.table) << "round " << round;
+    }
+    EXPECT_GT(done, 100);  // most runs complete, so the property is really exercised
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -92,7 +93,7 @@ std::string Drain(int fd) {
 
 }  // namespace
 
-ProcessResult RunProgram(const std::vector<std::string>& argv) {
+ProcessResult RunProgram(const std::vector<std::string>& argv, long fileSizeLimit) {
     char outName[] = "/tmp/zorozod-out-XXXXXX";
     char errName[] = "/tmp/zorozod-err-XXXXXX";
     const int outFd = ::mkstemp(outName);
@@ -105,6 +106,10 @@ ProcessResult RunProgram(const std::vector<std::string>& argv) {
         ::dup2(in, 0);
         ::dup2(outFd, 1);
         ::dup2(errFd, 2);
+        if (fileSizeLimit >= 0) {
+            const rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
         std::vector<char*> args;
         for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);

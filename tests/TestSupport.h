@@ -50,7 +50,8 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs a program with arguments, stdin from /dev/null, and collects its output.
-ProcessResult RunProgram(const std::vector<std::string>& argv);
+// Runs a program with arguments, stdin from /dev/null, and collects its
+// output. A file size limit (bytes) makes its writes past that size fail.
+ProcessResult RunProgram(const std::vector<std::string>& argv, long fileSizeLimit = -1);
 
 }  // namespace zorozod::test

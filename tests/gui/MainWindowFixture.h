@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QHeaderView>
 #include <QTest>
@@ -92,19 +93,20 @@ protected:
 // that does not come within a few seconds is a failure of the test.
 inline void OnNextModal(std::function<void(QWidget*)> action) {
     auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, action] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             timer->stop();
             timer->deleteLater();
             action(modal);
-        } else if (++*tries > 500) {
+        } else if (waited->elapsed() > 5000) {
             timer->stop();
             timer->deleteLater();
             ADD_FAILURE() << "no modal window opened";
         }
     });
-    timer->start(5);
+    timer->start(0);
 }
 
 // Five valid absences with the 3-char codes A01..A05.
