@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ clang libclang-rt-14-dev cmake ninja-build ccache pkg-config
+  g++ clang libclang-rt-14-dev cmake ninja-build ccache pkg-config dpkg-dev file
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 poppler-utils
 )

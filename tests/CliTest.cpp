@@ -202,3 +202,24 @@ TEST(CliFaults, AFolderThatVanishedOrIsAFileWritesNothing) {
 
 }  // namespace
 }  // namespace zorozod
+
+namespace zorozod {
+namespace {
+
+TEST(CliExamples, TheSampleReportAddsUpdatesAndDeletesCodesOfTheSample) {
+    test::TempDir dir;
+    const std::string out = dir.file("synced.box");
+    const auto result =
+        RunProgram({kExe, "sync", kSample, std::string(ZOROZOD_EXAMPLES) + "/sample.LIS", "-o", out});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    for (const std::string line : {"Deleted Code SB\n", "Added Code LC\n", "Added Code FA\n", "Synchronized Code TR\n",
+                                   "Reserve Code.   Ignoring Line RES", "No 2 Char Code. Ignoring Line MED"})
+        EXPECT_NE(result.out.find(line), std::string::npos) << line;
+    // the report mends the sample's two faulty rows
+    const auto check = RunProgram({kExe, "check", out});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_EQ(ReadToolBoxFile(out).table.absenceCount(), 13);
+}
+
+}  // namespace
+}  // namespace zorozod

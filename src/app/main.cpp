@@ -4,6 +4,7 @@
 #include "settings/FileSettingsStore.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <csignal>
 #include <cstdio>
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(g_defaultHandler);
     QApplication::setApplicationName(zorozod::kApplicationTitle);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     zorozod::QtDesktop desktop;
     try {

@@ -91,7 +91,8 @@ std::optional<std::string> ReadFileText(const std::string& path) {
 class WriteLock {
 public:
     explicit WriteLock(const std::string& storePath) {
-        fd_ = ::open((storePath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        // Read-only is enough for the lock, so a lock file another user created serves everyone.
+        fd_ = ::open((storePath + ".lock").c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
         locked_ = fd_ >= 0 && ::flock(fd_, LOCK_EX) == 0;
     }
     ~WriteLock() {
