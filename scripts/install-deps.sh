@@ -8,6 +8,11 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 poppler-utils
 )
 
+# --windows: also what building for Windows and running the result needs.
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,12 +5,21 @@
 namespace zorozod {
 namespace {
 
+#ifdef _WIN32
+TEST(DailyBackup, TheFolderIsFoundAtTheLastBackslashOrSlash) {
+    EXPECT_EQ(BackupFolderOf("C:\\Crew\\Toolbox\\Pilots.box"), "C:\\Crew\\Toolbox\\ZoroZod Editor Backup");
+    EXPECT_EQ(BackupFolderOf("C:\\Crew/Toolbox/Pilots.box"), "C:\\Crew/Toolbox/ZoroZod Editor Backup");
+    EXPECT_EQ(BackupFolderOf("Pilots.box"), "ZoroZod Editor Backup");
+}
+#else
 TEST(DailyBackup, TheFolderStandsBesideTheSavedFile) {
     EXPECT_EQ(BackupFolderOf("/crew/toolbox/Pilots.box"), "/crew/toolbox/ZoroZod Editor Backup");
     EXPECT_EQ(BackupFolderOf("/Pilots.box"), "/ZoroZod Editor Backup");
     EXPECT_EQ(BackupFolderOf("Pilots.box"), "ZoroZod Editor Backup");  // the working folder
     EXPECT_EQ(BackupFolderOf("crew/"), "crew/ZoroZod Editor Backup");
+    EXPECT_EQ(BackupFolderOf("a\\b.box"), "ZoroZod Editor Backup");  // a backslash is a name's own character here
 }
+#endif
 
 TEST(DailyBackup, TheNameCarriesTheDateOnly) {
     const SaveTime time{2007, 12, 9, 14, 5, 33};

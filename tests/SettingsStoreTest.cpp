@@ -13,15 +13,6 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string MessageOf(const std::function<void()>& access) {
-    try {
-        access();
-    } catch (const ZoroZodError& e) {
-        return e.what();
-    }
-    return "no failure";
-}
-
 class FileSettings : public testing::Test {
 protected:
     test::TempDir dir;
@@ -33,7 +24,7 @@ TEST_F(FileSettings, OpeningCreatesTheKeyAndMissingValuesFailOrReadEmpty) {
     ASSERT_TRUE(store.openKey());
     EXPECT_EQ(test::ReadFile(path),
               "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ostrelle\\ZoroZod Edit]\n");
-    EXPECT_EQ(MessageOf([&] { store.readInteger("X"); }), "Failed to get data for 'X'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("X"); }), "Failed to get data for 'X'");
     EXPECT_EQ(store.readText("Last Dir"), "");
 }
 
@@ -59,16 +50,16 @@ TEST_F(FileSettings, AValueOfTheWrongTypeIsAnInvalidDataType) {
                     "[HKEY_LOCAL_MACHINE\\Software\\Ostrelle\\ZoroZod Edit]\r\n\"X\"=\"30\"\r\n\"Last Dir\"=dword:00000001\r\n"
                     "\"H\"=hex:01,02\r\njunk line\r\n\"W\"=dword:1e\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n\"Y\"=dword:00000005\r\n");
     ASSERT_TRUE(store.openKey());
-    EXPECT_EQ(MessageOf([&] { store.readInteger("X"); }), "Invalid data type for 'X'");
-    EXPECT_EQ(MessageOf([&] { store.readText("Last Dir"); }), "Invalid data type for 'Last Dir'");
-    EXPECT_EQ(MessageOf([&] { store.readInteger("H"); }), "Invalid data type for 'H'");
-    EXPECT_EQ(MessageOf([&] { store.readInteger("W"); }), "Invalid data type for 'W'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("X"); }), "Invalid data type for 'X'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readText("Last Dir"); }), "Invalid data type for 'Last Dir'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("H"); }), "Invalid data type for 'H'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("W"); }), "Invalid data type for 'W'");
     // values of other keys are not this key's
-    EXPECT_EQ(MessageOf([&] { store.readInteger("Y"); }), "Failed to get data for 'Y'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("Y"); }), "Failed to get data for 'Y'");
     // a write keeps the other values as they were
     store.writeInteger("W", 600);
     EXPECT_EQ(store.readInteger("W"), 600);
-    EXPECT_EQ(MessageOf([&] { store.readInteger("H"); }), "Invalid data type for 'H'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("H"); }), "Invalid data type for 'H'");
 }
 
 TEST(FileSettingsFailures, AStoreThatCannotBeCreatedFailsEveryAccess) {
@@ -76,17 +67,17 @@ TEST(FileSettingsFailures, AStoreThatCannotBeCreatedFailsEveryAccess) {
     test::WriteFile(dir.file("plain"), "not a folder");
     FileSettingsStore store(dir.file("plain/settings.reg"));
     EXPECT_FALSE(store.openKey());
-    EXPECT_EQ(MessageOf([&] { store.readInteger("X"); }), "Failed to get data for 'X'");
-    EXPECT_EQ(MessageOf([&] { store.readText("Last Dir"); }), "Failed to get data for 'Last Dir'");
-    EXPECT_EQ(MessageOf([&] { store.writeText("Last Dir", "a"); }), "Failed to set data for 'Last Dir'");
-    EXPECT_EQ(MessageOf([&] { store.writeInteger("Last Backup D", 1); }), "Failed to set data for 'Last Backup D'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("X"); }), "Failed to get data for 'X'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readText("Last Dir"); }), "Failed to get data for 'Last Dir'");
+    EXPECT_EQ(test::FailureMessage([&] { store.writeText("Last Dir", "a"); }), "Failed to set data for 'Last Dir'");
+    EXPECT_EQ(test::FailureMessage([&] { store.writeInteger("Last Backup D", 1); }), "Failed to set data for 'Last Backup D'");
 }
 
 TEST_F(FileSettings, AClosedKeyFailsAndAForeignFileIsNeverOverwritten) {
     ASSERT_TRUE(store.openKey());
     store.closeKey();
-    EXPECT_EQ(MessageOf([&] { store.writeInteger("X", 1); }), "Failed to set data for 'X'");
-    EXPECT_EQ(MessageOf([&] { store.readInteger("X"); }), "Failed to get data for 'X'");
+    EXPECT_EQ(test::FailureMessage([&] { store.writeInteger("X", 1); }), "Failed to set data for 'X'");
+    EXPECT_EQ(test::FailureMessage([&] { store.readInteger("X"); }), "Failed to get data for 'X'");
     test::WriteFile(path, "somebody's notes\n");
     EXPECT_FALSE(store.openKey());
     EXPECT_EQ(test::ReadFile(path), "somebody's notes\n");

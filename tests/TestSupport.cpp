@@ -1,21 +1,39 @@
 #include "TestSupport.h"
 
+#include "model/Error.h"
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include "file/WindowsText.h"
+
+#include <windows.h>
+
+#include <random>
+#else
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace zorozod::test {
 
 TempDir::TempDir() {
+#ifdef _WIN32
+    std::random_device seed;
+    for (;;) {
+        path_ = std::filesystem::temp_directory_path() / ("zorozod-test-" + std::to_string(seed()));
+        if (std::filesystem::create_directory(path_)) break;
+    }
+#else
     std::string templ = (std::filesystem::temp_directory_path() / "zorozod-test-XXXXXX").string();
     if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
     path_ = templ;
+#endif
 }
 
 TempDir::~TempDir() {
@@ -68,6 +86,15 @@ AbsenceRow ValidRow(const std::string& three, const std::string& two, const std:
     return Row({three, crew, two, "Annual Leave", "08:00", "17:00", "07:30", "00:00", "N", "N", "Y", "Y"});
 }
 
+std::string FailureMessage(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ZoroZodError& e) {
+        return e.what();
+    }
+    return "no failure";
+}
+
 std::string RandomCell(std::mt19937& rng, std::size_t maxLength) {
     std::uniform_int_distribution<std::size_t> length(0, maxLength);
     std::uniform_int_distribution<int> byte(1, 255);
@@ -80,6 +107,73 @@ std::string RandomCell(std::mt19937& rng, std::size_t maxLength) {
     }
     return cell;
 }
+
+#ifdef _WIN32
+
+namespace {
+
+std::wstring Quoted(const std::string& arg) {
+    std::wstring out = L"\"";
+    for (const wchar_t c : Wide(arg)) {
+        if (c == L'"') out += L'\\';
+        out += c;
+    }
+    return out + L"\"";
+}
+
+std::string ReadBack(HANDLE file) {
+    ::SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    std::string data;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) data.append(buffer, got);
+    return data;
+}
+
+HANDLE TemporaryHandle() {
+    wchar_t folder[MAX_PATH], name[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    ::GetTempFileNameW(folder, L"zzo", 0, name);
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return ::CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+}
+
+}  // namespace
+
+ProcessResult RunProgram(const std::vector<std::string>& argv, long fileSizeLimit) {
+    (void)fileSizeLimit;  // no such limit on this system
+    std::wstring command;
+    for (const std::string& arg : argv) command += (command.empty() ? L"" : L" ") + Quoted(arg);
+    const HANDLE out = TemporaryHandle(), err = TemporaryHandle();
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const HANDLE in = ::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ, &inherit, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in;
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    ProcessResult result;
+    if (::CreateProcessW(Wide(argv[0]).c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                         &process)) {
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        ::GetExitCodeProcess(process.hProcess, &code);
+        result.exitCode = static_cast<int>(code);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    result.out = ReadBack(out);
+    result.err = ReadBack(err);
+    ::CloseHandle(in);
+    ::CloseHandle(out);
+    ::CloseHandle(err);
+    return result;
+}
+
+#else
 
 namespace {
 
@@ -128,5 +222,7 @@ ProcessResult RunProgram(const std::vector<std::string>& argv, long fileSizeLimi
     ::close(errFd);
     return result;
 }
+
+#endif
 
 }  // namespace zorozod::test

@@ -4,6 +4,7 @@
 #include "model/AbsenceTable.h"
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <random>
 #include <string>
@@ -43,6 +44,9 @@ AbsenceRow ValidRow(const std::string& three, const std::string& two, const std:
 
 // Random cell text of 0..maxLength bytes, never CR, LF or NUL.
 std::string RandomCell(std::mt19937& rng, std::size_t maxLength);
+
+// The message of the ZoroZodError that `action` throws, or "no failure".
+std::string FailureMessage(const std::function<void()>& action);
 
 struct ProcessResult {
     int exitCode = -1;

@@ -3,6 +3,7 @@
 #include "dialogs/AboutForm.h"
 #include "dialogs/EditAbsence.h"
 #include "file/DailyBackup.h"
+#include "file/TextLines.h"
 #include "file/ToolBoxFile.h"
 #include "model/RowValidation.h"
 #include "platform/CellText.h"
@@ -274,10 +275,7 @@ void TCVToolBoxEdit::readStartupSettings() {
     LastBackupYear = stored.backupYear;
     if (!stored.lastDir.empty()) {
         // The last file is reopened only when it can be opened for reading.
-        if (std::FILE* probe = std::fopen(stored.lastDir.c_str(), "rb")) {
-            std::fclose(probe);
-            if (LoadToolBoxFile(stored.lastDir)) CurrentFileName = stored.lastDir;
-        }
+        if (CanOpenForReading(stored.lastDir) && LoadToolBoxFile(stored.lastDir)) CurrentFileName = stored.lastDir;
     }
     move(stored.x, stored.y);
     resize(stored.w, stored.h);

@@ -1,7 +1,11 @@
 // zorozod-editor: starts the application and its main window.
 #include "app/CVToolEdit.h"
 #include "platform/QtDesktop.h"
+#ifdef _WIN32
+#include "settings/RegistrySettingsStore.h"
+#else
 #include "settings/FileSettingsStore.h"
+#endif
 
 #include <QApplication>
 #include <QIcon>
@@ -44,7 +48,11 @@ int main(int argc, char** argv) {
 
     zorozod::QtDesktop desktop;
     try {
+#ifdef _WIN32
+        zorozod::RegistrySettingsStore settings;
+#else
         zorozod::FileSettingsStore settings;
+#endif
         zorozod::TCVToolBoxEdit window(desktop, settings);
         window.show();
         app.exec();

@@ -9,6 +9,17 @@
 
 #include <chrono>
 #include <ctime>
+#include <vector>
+
+#ifdef _WIN32
+#include "file/WindowsText.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
 
 #include <csignal>
 #include <cstdio>
@@ -93,7 +104,11 @@ int Report(const std::string& path) {
 SaveTime Now() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
+#ifdef _WIN32
+    ::localtime_s(&local, &now);
+#else
     ::localtime_r(&now, &local);
+#endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
@@ -131,24 +146,49 @@ int Sync(const std::string& path, const std::string& reportPath, const std::stri
     return 0;
 }
 
+// The arguments as UTF-8: on Windows from the wide command line, so that
+// file names in any script reach the system unchanged.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
+    (void)argc, (void)argv;
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 0; i < count; ++i) args.push_back(Utf8(wide[i]));
+    ::LocalFree(wide);
+    return args;
+#else
+    return std::vector<std::string>(argv, argv + argc);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
     // A write beyond the file size limit must fail as a write, not end the process.
     std::signal(SIGXFSZ, SIG_IGN);
-    const std::string command = argc > 1 ? argv[1] : "";
+#endif
+#ifdef _WIN32
+    // Reports and logs are written byte for byte.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+#endif
+    const std::vector<std::string> args = Arguments(argc, argv);
+    argc = static_cast<int>(args.size());
+    const std::string command = argc > 1 ? args[1] : "";
     int status = kExitUsage;
     if (command == "--help" && argc == 2) {
         Write(stdout, kUsage);
         status = 0;
     } else if (command == "check" && argc == 3) {
-        status = Check(argv[2]);
+        status = Check(args[2]);
     } else if (command == "report" && argc == 3) {
-        status = Report(argv[2]);
+        status = Report(args[2]);
     } else if (command == "sync" && argc == 4) {
-        status = Sync(argv[2], argv[3], argv[2]);
-    } else if (command == "sync" && argc == 6 && std::string_view(argv[4]) == "-o") {
-        status = Sync(argv[2], argv[3], argv[5]);
+        status = Sync(args[2], args[3], args[2]);
+    } else if (command == "sync" && argc == 6 && args[4] == "-o") {
+        status = Sync(args[2], args[3], args[5]);
     } else {
         Write(stderr, kUsage);
     }

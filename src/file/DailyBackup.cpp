@@ -3,18 +3,33 @@
 #include "file/SafeFile.h"
 #include "file/ToolBoxFile.h"
 
+#ifdef _WIN32
+#include "file/WindowsText.h"
+
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 namespace zorozod {
 
 namespace {
 
+#ifdef _WIN32
+constexpr std::string_view kPathSeparators = "\\/";
+constexpr char kPathSeparator = '\\';
+
+void CreateOneFolder(const std::string& path) {
+    ::CreateDirectoryW(Wide(path).c_str(), nullptr);  // a failure shows when the backup cannot be written
+}
+#else
 constexpr std::string_view kPathSeparators = "/";
 constexpr char kPathSeparator = '/';
 
 void CreateOneFolder(const std::string& path) {
     ::mkdir(path.c_str(), 0777);  // a failure shows when the backup cannot be written
 }
+#endif
 
 }  // namespace
 

@@ -6,9 +6,15 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include "file/WindowsText.h"
+
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace zorozod {
 
@@ -16,6 +22,54 @@ namespace {
 
 [[noreturn]] void CannotCreate(const std::string& path) { throw ZoroZodError("Cannot create file " + path); }
 [[noreturn]] void StreamWriteError() { throw ZoroZodError("Stream write error"); }
+
+}  // namespace
+
+#ifdef _WIN32
+
+void ReplaceFileSafely(const std::string& path, std::string_view bytes) {
+    const std::wstring target = Wide(path);
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) CannotCreate(path);
+    // The temporary file stands beside the target, so that it replaces it in one step.
+    static unsigned counter = 0;
+    const std::wstring temp = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++counter) + L".tmp";
+    const HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) CannotCreate(path);
+    auto discard = [&] { ::DeleteFileW(temp.c_str()); };
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const DWORD chunk = static_cast<DWORD>(left > (1u << 30) ? (1u << 30) : left);
+        DWORD wrote = 0;
+        if (!::WriteFile(file, data, chunk, &wrote, nullptr) || wrote == 0) {
+            ::CloseHandle(file);
+            discard();
+            StreamWriteError();
+        }
+        data += wrote;
+        left -= wrote;
+    }
+    const bool flushed = ::FlushFileBuffers(file) != 0;
+    if (!::CloseHandle(file) || !flushed) {
+        discard();
+        StreamWriteError();
+    }
+    // The system's own one-step replacement keeps the old file's attributes and access rights.
+    const bool placed = exists ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                                nullptr, nullptr) != 0
+                               : ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    if (!placed) {
+        discard();
+        CannotCreate(path);
+    }
+}
+
+#else
+
+namespace {
 
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
@@ -102,5 +156,7 @@ void ReplaceFileSafely(const std::string& path, std::string_view bytes) {
     temp.commit();
     SyncFolderOf(target);
 }
+
+#endif
 
 }  // namespace zorozod

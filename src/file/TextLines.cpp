@@ -10,6 +10,10 @@
 
 #include <sys/stat.h>
 
+#ifdef _WIN32
+#include "file/WindowsText.h"
+#endif
+
 namespace zorozod {
 
 namespace {
@@ -42,20 +46,41 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
+namespace {
+
+struct Closer {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+std::unique_ptr<std::FILE, Closer> OpenForReading(const std::string& path) {
+#ifdef _WIN32
+    return std::unique_ptr<std::FILE, Closer>(::_wfopen(Wide(path).c_str(), L"rb"));
+#else
+    return std::unique_ptr<std::FILE, Closer>(std::fopen(path.c_str(), "rb"));
+#endif
+}
+
+}  // namespace
+
+bool CanOpenForReading(const std::string& path) { return OpenForReading(path) != nullptr; }
+
 std::string ReadWholeFile(const std::string& path) {
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
+    const auto file = OpenForReading(path);
     if (!file) throw ZoroZodError("Cannot open file " + path);
     std::string bytes;
     std::size_t have = 0;
     try {
         // Sized once from the file's length; reading goes on to the real end
         // in case the file changed meanwhile.
+#ifdef _WIN32
+        struct _stat64 st {};
+        if (::_fstat64(::_fileno(file.get()), &st) == 0 && (st.st_mode & _S_IFREG) && st.st_size > 0)
+            bytes.resize(static_cast<std::size_t>(st.st_size));
+#else
         struct stat st {};
         if (::fstat(::fileno(file.get()), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
             bytes.resize(static_cast<std::size_t>(st.st_size));
+#endif
         for (;;) {
             if (have == bytes.size()) bytes.resize(have + (1 << 16));
             const std::size_t got = std::fread(bytes.data() + have, 1, bytes.size() - have, file.get());

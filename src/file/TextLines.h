@@ -29,4 +29,7 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // file cannot be opened or read (a folder cannot be read either).
 std::string ReadWholeFile(const std::string& path);
 
+// Whether the file can be opened for reading (it is closed again at once).
+bool CanOpenForReading(const std::string& path);
+
 }  // namespace zorozod

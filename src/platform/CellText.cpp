@@ -44,8 +44,13 @@ std::string TextToCell(const QString& text) {
     return cell;
 }
 
+#ifdef _WIN32
+// The core holds file names as UTF-8 there and hands them to the system as UTF-16.
+QString PathToText(const std::string& path) { return QString::fromStdString(path); }
+std::string TextToPath(const QString& text) { return text.toStdString(); }
+#else
 QString PathToText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
 std::string TextToPath(const QString& text) { return QFile::encodeName(text).toStdString(); }
+#endif
 
 }  // namespace zorozod
