@@ -25,7 +25,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <cstdio>
 
 namespace zorozod {
 

@@ -46,8 +46,6 @@ EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
 }
 
-void EditBox::setInputLimit(int characters) { limit_ = characters; }
-
 void EditBox::setCellText(const QString& text) {
     programmatic_ = true;
     setText(text);

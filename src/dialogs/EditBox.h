@@ -14,10 +14,8 @@ public:
     explicit EditBox(QWidget* parent = nullptr);
 
     // At most this many characters can be typed or pasted; 0 for no limit.
-    void setInputLimit(int characters);
-    int inputLimit() const { return limit_; }
+    void setInputLimit(int characters) { limit_ = characters; }
     void setCapitals(bool capitals) { capitals_ = capitals; }
-    bool capitals() const { return capitals_; }
 
     // Puts text in the box as it stands, past every input rule.
     void setCellText(const QString& text);
