@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build ccache pkg-config dpkg-dev file
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 poppler-utils
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev libgl-dev fonts-liberation2 poppler-utils
 )
 
 # --windows: also what building for Windows and running the result needs.
