@@ -22,12 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string MessageOf(const std::string& path, const std::string& bytes) {
-    try {
-        ReplaceFileSafely(path, bytes);
-    } catch (const ZoroZodError& e) {
-        return e.what();
-    }
-    return "";
+    return test::FailureMessage([&] { ReplaceFileSafely(path, bytes); });
 }
 
 #ifndef _WIN32

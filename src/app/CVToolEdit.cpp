@@ -296,11 +296,11 @@ bool TCVToolBoxEdit::LoadToolBoxFile(const std::string& path) {
     ToolBoxReadResult read = ReadToolBoxFile(path);
     switch (read.outcome) {
         case ToolBoxReadOutcome::Refused:
-            desktop_.notify(kMessageCaption, QString::fromLatin1(kNotAToolBoxMessage.data(), kNotAToolBoxMessage.size()));
+            desktop_.notify(kMessageCaption, CellToText(kNotAToolBoxMessage));
             return false;
         case ToolBoxReadOutcome::Error:
             desktop_.notify(kMessageCaption,
-                            QString::fromLatin1(kErrorOpeningFileMessage.data(), kErrorOpeningFileMessage.size()));
+                            CellToText(kErrorOpeningFileMessage));
             return false;
         case ToolBoxReadOutcome::Loaded: break;
     }

@@ -2,8 +2,6 @@
 
 #include "platform/Look.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -30,7 +28,7 @@ QLabel* Label(const QString& text, int points, QPoint at, QWidget* parent) {
 
 }  // namespace
 
-TAbout::TAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TAbout::TAbout(QWidget* owner) : OkOnlyDialog(owner) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About"));
     setFont(WindowFont());
@@ -46,14 +44,5 @@ TAbout::TAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindow
 }
 
 void TAbout::BitBtn1Click() { accept(); }
-
-void TAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return;  // only OK closes the box
-    QDialog::keyPressEvent(event);
-}
-
-void TAbout::closeEvent(QCloseEvent* event) {
-    if (result() != QDialog::Accepted) event->ignore();
-}
 
 }  // namespace zorozod

@@ -1,7 +1,7 @@
 // The About box: the product title, the maker's notice and the version.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/OkOnlyDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -10,7 +10,7 @@ namespace zorozod {
 
 inline const QString kVersionText = QStringLiteral("v2007.05.01");
 
-class TAbout : public QDialog {
+class TAbout : public OkOnlyDialog {
     Q_OBJECT
 public:
     explicit TAbout(QWidget* owner);
@@ -21,10 +21,6 @@ public:
     QLabel* VersionLabel = nullptr;
 
     void BitBtn1Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace zorozod

@@ -3,14 +3,12 @@
 #include "platform/CellText.h"
 #include "platform/Look.h"
 
-#include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace zorozod {
 
-TInfoForm::TInfoForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TInfoForm::TInfoForm(QWidget* owner) : OkOnlyDialog(owner) {
     setObjectName(QStringLiteral("InfoForm"));
     setWindowTitle(QStringLiteral("Sync Info"));
     setFont(WindowFont());
@@ -48,15 +46,6 @@ void TInfoForm::setLog(std::string_view text) {
 
 void TInfoForm::CopyButtonClick() {
     RichEdit1->copyAllToClipboard();
-}
-
-void TInfoForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return;  // the window is left with OK
-    QDialog::keyPressEvent(event);
-}
-
-void TInfoForm::closeEvent(QCloseEvent* event) {
-    if (result() != QDialog::Accepted) event->ignore();  // the caption bar offers no way out
 }
 
 }  // namespace zorozod

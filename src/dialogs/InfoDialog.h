@@ -4,7 +4,7 @@
 
 #include "dialogs/TextView.h"
 
-#include <QDialog>
+#include "dialogs/OkOnlyDialog.h"
 
 #include <string_view>
 
@@ -14,7 +14,7 @@ class QFrame;
 namespace zorozod {
 
 
-class TInfoForm : public QDialog {
+class TInfoForm : public OkOnlyDialog {
     Q_OBJECT
 public:
     explicit TInfoForm(QWidget* owner);
@@ -27,10 +27,6 @@ public:
     // The log: its lines top to bottom, each followed by a line feed.
     void setLog(std::string_view text);
     void CopyButtonClick();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace zorozod

@@ -9,12 +9,6 @@
 
 namespace zorozod {
 
-namespace {
-
-QString Text(std::string_view message) { return QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size())); }
-
-}  // namespace
-
 void RunSyncCommand(TCVToolBoxEdit& window, Desktop& desktop, SettingsStore& settings) {
     window.OpenDialog2.initialPath.clear();
     Guarded([&] {
@@ -36,10 +30,10 @@ void RunSyncCommand(TCVToolBoxEdit& window, Desktop& desktop, SettingsStore& set
         // a report that cannot be read takes the error path, with an empty log
     }
     switch (plan.outcome) {
-        case SyncOutcome::NotValid: desktop.notify(kSyncCaption, Text(kReportNotValidMessage)); return;
+        case SyncOutcome::NotValid: desktop.notify(kSyncCaption, CellToText(kReportNotValidMessage)); return;
         case SyncOutcome::Error:
             // The table, the document's state and the setting stay as they were.
-            desktop.notify(kSyncCaption, Text(kReportErrorMessage));
+            desktop.notify(kSyncCaption, CellToText(kReportErrorMessage));
             info.setLog(plan.log.text());
             info.exec();
             return;
